@@ -8,6 +8,15 @@
 
 namespace emulation {
 
+// What the dispatch learned at initialisation, handed over once before any
+// emulated call: whether the registry itself is emulated (Win32s), and the
+// module whose string resources name the spooler's keys and values.
+struct Settings {
+  bool registryEmulated = false;
+  HINSTANCE module = nullptr;
+};
+void Configure(const Settings& settings);
+
 // Spooler objects kept in the registry and WIN.INI, jobs through the companion.
 extern decltype(::EnumPortsA) EnumPortsA;
 extern decltype(::AddPortA) AddPortA;

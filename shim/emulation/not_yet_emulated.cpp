@@ -53,4 +53,6 @@ LONG WINAPI RegCloseKey(HKEY hKey) { return ERROR_CALL_NOT_IMPLEMENTED; }
 LONG WINAPI RegDeleteValueA(HKEY hKey,LPCSTR lpValueName) { return ERROR_CALL_NOT_IMPLEMENTED; }
 LONG WINAPI RegDeleteKeyA(HKEY hKey,LPCSTR lpSubKey) { return ERROR_CALL_NOT_IMPLEMENTED; }
 
+void Configure(const Settings&) {}
+
 }  // namespace emulation
