@@ -28,7 +28,9 @@ export WINEPREFIX=$prefix WINEARCH=$arch WINELOADER=$loader WINESERVER=$server
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 export LANG=zh_CN.UTF-8 LC_ALL=zh_CN.UTF-8
 
-quiet() { "$@" </dev/null >/dev/null 2>&1; }
+# The lock descriptor is closed for every child: a persistent wineserver that
+# inherited it would hold the lock for good.
+quiet() { "$@" </dev/null >/dev/null 2>&1 9>&-; }
 
 mkdir -p "$(dirname "$prefix")"
 (
@@ -40,7 +42,7 @@ mkdir -p "$(dirname "$prefix")"
     quiet "$server" -w
     touch "$prefix/.tolvan-ready"
   fi
-  quiet "$server" -p
+  quiet "$server" -p || true   # fails when a server already runs: fine
   quiet "$loader" cmd /c exit
 ) 9>"$prefix.lock"
 
