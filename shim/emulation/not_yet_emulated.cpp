@@ -41,17 +41,6 @@ WINBOOL WINAPI EnumJobsA(HANDLE hPrinter,DWORD FirstJob,DWORD NoJobs,DWORD Level
 DWORD WINAPI StartDocPrinterA(HANDLE hPrinter,DWORD Level,LPBYTE pDocInfo) { SetLastError(ERROR_CALL_NOT_IMPLEMENTED); return 0; }
 WINBOOL WINAPI WritePrinter(HANDLE hPrinter,LPVOID pBuf,DWORD cbBuf,LPDWORD pcWritten) { SetLastError(ERROR_CALL_NOT_IMPLEMENTED); return 0; }
 WINBOOL WINAPI EndDocPrinter(HANDLE hPrinter) { SetLastError(ERROR_CALL_NOT_IMPLEMENTED); return 0; }
-LONG WINAPI RegCreateKeyA(HKEY hKey,LPCSTR lpSubKey,PHKEY phkResult) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG WINAPI RegCreateKeyExA(HKEY hKey,LPCSTR lpSubKey,DWORD Reserved,LPSTR lpClass,DWORD dwOptions,REGSAM samDesired,LPSECURITY_ATTRIBUTES lpSecurityAttributes,PHKEY phkResult,LPDWORD lpdwDisposition) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG WINAPI RegOpenKeyA(HKEY hKey,LPCSTR lpSubKey,PHKEY phkResult) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG WINAPI RegOpenKeyExA(HKEY hKey,LPCSTR lpSubKey,DWORD ulOptions,REGSAM samDesired,PHKEY phkResult) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG WINAPI RegSetValueExA(HKEY hKey,LPCSTR lpValueName,DWORD Reserved,DWORD dwType,CONST BYTE *lpData,DWORD cbData) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG WINAPI RegQueryValueExA(HKEY hKey,LPCSTR lpValueName,LPDWORD lpReserved,LPDWORD lpType,LPBYTE lpData,LPDWORD lpcbData) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG WINAPI RegEnumValueA(HKEY hKey,DWORD dwIndex,LPSTR lpValueName,LPDWORD lpcchValueName,LPDWORD lpReserved,LPDWORD lpType,LPBYTE lpData,LPDWORD lpcbData) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG WINAPI RegEnumKeyA(HKEY hKey,DWORD dwIndex,LPSTR lpName,DWORD cchName) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG WINAPI RegCloseKey(HKEY hKey) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG WINAPI RegDeleteValueA(HKEY hKey,LPCSTR lpValueName) { return ERROR_CALL_NOT_IMPLEMENTED; }
-LONG WINAPI RegDeleteKeyA(HKEY hKey,LPCSTR lpSubKey) { return ERROR_CALL_NOT_IMPLEMENTED; }
 
 void Configure(const Settings&) {}
 
