@@ -210,4 +210,12 @@ bool PackRecords(const FieldTable& table, const std::vector<FieldRecord>& record
   return true;
 }
 
+DWORD PackEnumeration(const FieldTable& table, const std::vector<FieldRecord>& records,
+                      BYTE* buffer, DWORD size, DWORD* needed, DWORD* returned) {
+  *returned = 0;
+  if (!PackRecords(table, records, buffer, size, needed)) return ERROR_INSUFFICIENT_BUFFER;
+  *returned = static_cast<DWORD>(records.size());
+  return ERROR_SUCCESS;
+}
+
 }  // namespace emulation

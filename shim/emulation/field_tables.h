@@ -55,5 +55,9 @@ DWORD NumberOf(const FieldRecord& record, const FieldTable& table, size_t offset
 // out in `buffer` only when it is large enough (then true).
 bool PackRecords(const FieldTable& table, const std::vector<FieldRecord>& records, BYTE* buffer,
                  DWORD size, DWORD* needed);
+// An enumeration's answer: packs `records`, sets *returned to their count when
+// they fit (0 otherwise) and returns the error the caller reports.
+DWORD PackEnumeration(const FieldTable& table, const std::vector<FieldRecord>& records,
+                      BYTE* buffer, DWORD size, DWORD* needed, DWORD* returned);
 
 }  // namespace emulation

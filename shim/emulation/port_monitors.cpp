@@ -145,12 +145,7 @@ WINBOOL WINAPI EnumMonitorsA(LPSTR, DWORD Level, LPBYTE pMonitor, DWORD cbBuf, L
       SetString(records.back(), *table, offsetof(MONITOR_INFO_2A, pName), name);
       spoolreg::Close(key);
     }
-    *pcReturned = 0;
-    if (PackRecords(*table, records, pMonitor, cbBuf, pcbNeeded)) {
-      *pcReturned = static_cast<DWORD>(records.size());
-    } else {
-      error = ERROR_INSUFFICIENT_BUFFER;
-    }
+    error = PackEnumeration(*table, records, pMonitor, cbBuf, pcbNeeded, pcReturned);
   }
   SetLastError(error);
   return error == ERROR_SUCCESS;

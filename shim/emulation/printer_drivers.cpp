@@ -73,12 +73,7 @@ WINBOOL WINAPI EnumPrinterDriversA(LPSTR, LPSTR, DWORD Level, LPBYTE pDriverInfo
       FieldRecord record;
       if (ReadDriver(name, *table, &record)) records.push_back(std::move(record));
     }
-    *pcReturned = 0;
-    if (PackRecords(*table, records, pDriverInfo, cbBuf, pcbNeeded)) {
-      *pcReturned = static_cast<DWORD>(records.size());
-    } else {
-      error = ERROR_INSUFFICIENT_BUFFER;
-    }
+    error = PackEnumeration(*table, records, pDriverInfo, cbBuf, pcbNeeded, pcReturned);
   }
   SetLastError(error);
   return error == ERROR_SUCCESS;

@@ -295,12 +295,7 @@ WINBOOL WINAPI EnumPrintersA(DWORD, LPSTR, DWORD Level, LPBYTE pPrinterEnum, DWO
       Reconcile(info);
       records.push_back(RecordForLevel(info, Level));
     }
-    *pcReturned = 0;
-    if (PackRecords(*table, records, pPrinterEnum, cbBuf, pcbNeeded)) {
-      *pcReturned = static_cast<DWORD>(records.size());
-    } else {
-      error = ERROR_INSUFFICIENT_BUFFER;
-    }
+    error = PackEnumeration(*table, records, pPrinterEnum, cbBuf, pcbNeeded, pcReturned);
   }
   SetLastError(error);
   return error == ERROR_SUCCESS;
