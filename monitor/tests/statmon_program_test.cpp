@@ -87,6 +87,9 @@ TEST_F(StatmonProgram, SecondCopyShowsTheFirstAndExitsWithZero) {
   ASSERT_TRUE(sandbox_.Start(first));
   HWND window = WaitForMonitorWindow(first.Id());
   ASSERT_NE(window, nullptr);
+  // The dialog loop shows the window when its queue first empties: hide it
+  // only after that, or the monitor's own start-up shows it again.
+  WaitForInputIdle(first.Handle(), 5000);
   ShowWindow(window, SW_HIDE);
   ASSERT_TRUE(wintest::WaitForVisibility(window, false));
 
