@@ -1,5 +1,6 @@
 #include "main_window.h"
 
+#include "main_window_messages.h"
 #include "misc_settings.h"
 #include "monitor_strings.h"
 #include "profile_file.h"
@@ -82,6 +83,7 @@ void InitialiseWindow(HWND window, MonitorContext& context) {
   context.warnUnknownPjl = ReadMiscInt(profile, names, MiscKey::kWarnUnkPjl);
   context.activeConfigCount = ReadMiscInt(profile, names, MiscKey::kActiveConfig);
 
+  InitialiseWindowParts(window, context);
   g_uninstallCloseMessage = RegisterWindowMessageA("TUninstClose_J");
 
   const char* statusCaption = LoadMonitorText(instance, IDS_PRINTER_STATUS);
@@ -99,6 +101,7 @@ void InitialiseWindow(HWND window, MonitorContext& context) {
 
 void EndMainWindow(HWND window, WPARAM result) {
   MonitorContext* context = ContextOf(window);
+  if (context != nullptr) BeginClosingWindow(window, *context);
   if (context != nullptr && context->showWindow) ShowWindow(window, SW_HIDE);
   EndDialog(window, static_cast<INT_PTR>(result));
 }
@@ -124,24 +127,18 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     PostMessageA(window, WM_CLOSE, 0, 0);
     return TRUE;
   }
+  if (message != WM_INITDIALOG) {
+    if (MonitorContext* context = ContextOf(window)) {
+      INT_PTR result = FALSE;
+      if (HandleMainWindowMessage(window, *context, message, wParam, lParam, result)) {
+        return result;
+      }
+    }
+  }
   switch (message) {
     case WM_INITDIALOG:
       InitialiseWindow(window, *reinterpret_cast<MonitorContext*>(lParam));
       return FALSE;  // the focus stays where the window put it
-    case WM_COMMAND:
-      switch (LOWORD(wParam)) {
-        case IDM_EXIT:
-        case IDM_TRAY_EXIT:
-          PostMessageA(window, WM_CLOSE, LOWORD(wParam), 0);
-          return TRUE;
-      }
-      return FALSE;
-    case WM_SYSCOMMAND:
-      if (LOWORD(wParam) == IDM_EXIT) {
-        PostMessageA(window, WM_CLOSE, IDM_EXIT, 0);
-        return TRUE;
-      }
-      return FALSE;
     case WM_CLOSE:
       EndMainWindow(window, wParam);
       return TRUE;

@@ -44,3 +44,26 @@
 #define IDM_PRINT_PRINTER_STATUS 40033
 #define IDM_MAINTENANCE 40034
 #define IDM_TONER_REPLACE 40035
+
+// Secondary dialogs of the main window.
+#define IDD_BITMAP_VIEWER 123
+#define IDM_BITMAP_VIEWER_MENU 127
+// SELECT_POPUP: the active list (statuses that pop the window up) and the
+// inactive list, the buttons between them and their labels.
+#define IDC_POPUP_MOVE_TO_ACTIVE 50
+#define IDC_POPUP_MOVE_TO_INACTIVE 51
+#define IDC_POPUP_HELP 9
+#define IDC_POPUP_ACTIVE_LIST 1003
+#define IDC_POPUP_INACTIVE_LIST 1004
+#define IDC_POPUP_ACTIVE_LABEL 1032
+#define IDC_POPUP_INACTIVE_LABEL 1033
+// ABOUTDLG: the monitor, the resource library, the configuration file, the system.
+#define IDC_ABOUT_MONITOR 1029
+#define IDC_ABOUT_LIBRARY 1030
+#define IDC_ABOUT_CONFIG 1031
+#define IDC_ABOUT_SYSTEM 1067
+// Bitmap viewer (template 123): the codes and the option keywords.
+#define IDC_VIEWER_CODES 1055
+#define IDC_VIEWER_OPTIONS 1059
+// The window menu's Exit item.
+#define IDS_SYSMENU_EXIT 560
