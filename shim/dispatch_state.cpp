@@ -100,6 +100,9 @@ extern "C" int WINAPI TspoolInitialise(HINSTANCE module) {
   emulation::Settings settings;
   settings.registryEmulated = flags.registryEmulated;
   settings.module = module;
+  settings.realOpenPrinter = System().OpenPrinterA;
+  settings.realClosePrinter = System().ClosePrinter;
+  settings.realPrinterProperties = System().PrinterProperties;
   emulation::Configure(settings);
   flags.initialised = true;
   g_flags = flags;

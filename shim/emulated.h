@@ -11,9 +11,16 @@ namespace emulation {
 // What the dispatch learned at initialisation, handed over once before any
 // emulated call: whether the registry itself is emulated (Win32s), and the
 // module whose string resources name the spooler's keys and values.
+// `realOpenPrinter`, `realClosePrinter` and `realPrinterProperties` are the
+// system's own functions as the dispatch loaded them (null where there is no
+// 32-bit spooler, as under Win32s); the emulation opens the real printer
+// beside its own handle through them when the registry is real.
 struct Settings {
   bool registryEmulated = false;
   HINSTANCE module = nullptr;
+  decltype(&::OpenPrinterA) realOpenPrinter = nullptr;
+  decltype(&::ClosePrinter) realClosePrinter = nullptr;
+  decltype(&::PrinterProperties) realPrinterProperties = nullptr;
 };
 void Configure(const Settings& settings);
 

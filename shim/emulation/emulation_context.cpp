@@ -92,6 +92,22 @@ std::vector<std::string> Subkeys(const std::string& path) {
   return names;
 }
 
+std::vector<std::string> ValueNames(const std::string& path) {
+  std::vector<std::string> names;
+  HKEY key = nullptr;
+  if (Open(path, &key) != ERROR_SUCCESS) return names;
+  char name[MAX_PATH];
+  for (DWORD i = 0;; ++i) {
+    DWORD length = sizeof name;
+    const LONG result = Emulated() ? emulation::RegEnumValueA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr)
+                                   : ::RegEnumValueA(key, i, name, &length, nullptr, nullptr, nullptr, nullptr);
+    if (result != ERROR_SUCCESS) break;
+    names.push_back(name);
+  }
+  Close(key);
+  return names;
+}
+
 }  // namespace spoolreg
 
 }  // namespace emulation

@@ -41,6 +41,8 @@ LONG DeleteValue(HKEY key, const std::string& name);
 LONG DeleteKey(const std::string& path, const std::string& name);
 // Subkey names (under the emulated registry: every entry name of the key).
 std::vector<std::string> Subkeys(const std::string& path);
+// Value names of the key at `path`.
+std::vector<std::string> ValueNames(const std::string& path);
 }  // namespace spoolreg
 
 // The printer-data subkey path of a printer.

@@ -1,5 +1,6 @@
 #include "field_tables.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "emulation_context.h"
@@ -185,7 +186,10 @@ bool PackRecords(const FieldTable& table, const std::vector<FieldRecord>& record
   size_t total = Aligned(table.fixedSize * records.size());
   for (const FieldRecord& record : records) {
     for (size_t i = 0; i < table.rows.size(); ++i) {
-      if (table.rows[i].kind != FieldKind::Dword && record[i].present) total += Aligned(record[i].bytes.size());
+      const FieldKind kind = table.rows[i].kind;
+      if (kind != FieldKind::Dword && kind != FieldKind::SystemTime && record[i].present) {
+        total += Aligned(record[i].bytes.size());
+      }
     }
   }
   *needed = static_cast<DWORD>(total);
@@ -200,6 +204,8 @@ bool PackRecords(const FieldTable& table, const std::vector<FieldRecord>& record
       const FieldValue& value = records[r][i];
       if (row.kind == FieldKind::Dword) {
         std::memcpy(fixed + row.offset, &value.number, sizeof(DWORD));
+      } else if (row.kind == FieldKind::SystemTime) {
+        if (value.present) std::memcpy(fixed + row.offset, value.bytes.data(), std::min(value.bytes.size(), sizeof(SYSTEMTIME)));
       } else if (value.present) {
         std::memcpy(data, value.bytes.data(), value.bytes.size());
         std::memcpy(fixed + row.offset, &data, sizeof data);

@@ -12,7 +12,9 @@
 
 namespace emulation {
 
-enum class FieldKind { String, Dword, DevMode, MultiString };
+// SystemTime is a SYSTEMTIME inside the fixed part (a job's submission time);
+// it is packed but never stored as a value.
+enum class FieldKind { String, Dword, DevMode, MultiString, SystemTime };
 
 struct FieldRow {
   size_t offset;

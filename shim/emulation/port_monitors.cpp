@@ -35,6 +35,52 @@ std::vector<std::string> ProfileNames(const char* section) {
   }
 }
 
+// Every registered monitor, loaded, with its name.
+struct NamedMonitor {
+  std::string name;
+  std::unique_ptr<LoadedMonitor> monitor;
+};
+
+std::vector<NamedMonitor> RegisteredMonitors() {
+  std::vector<NamedMonitor> monitors;
+  for (const std::string& name : spoolreg::Subkeys(LoadText(kMonitorsKeyId))) {
+    const std::string dll = MonitorDll(name);
+    if (dll.empty()) continue;
+    if (std::unique_ptr<LoadedMonitor> monitor = LoadedMonitor::Load(name, dll)) {
+      monitors.push_back({name, std::move(monitor)});
+    }
+  }
+  return monitors;
+}
+
+// After the monitor added or removed ports: [ports] gains the ports it now
+// lists and loses those it listed before and no longer does.
+void AlignPorts(const std::vector<std::string>& before, const std::vector<std::string>& after) {
+  for (const std::string& port : before) {
+    bool kept = false;
+    for (const std::string& now : after) kept = kept || lstrcmpiA(now.c_str(), port.c_str()) == 0;
+    if (!kept) WriteProfileStringA("ports", port.c_str(), nullptr);
+  }
+  for (const std::string& port : after) WriteProfileStringA("ports", port.c_str(), "");
+}
+
+using PortFunction = BOOL(WINAPI* PortMonitorTable::*)(LPSTR, HWND, LPSTR);
+
+// DeletePortA and ConfigurePortA: the monitor that owns the port does the work.
+DWORD OnOwningMonitor(LPSTR name, HWND window, LPSTR port, PortFunction function, bool align) {
+  if (port == nullptr || !*port) return ERROR_INVALID_PARAMETER;
+  for (NamedMonitor& entry : RegisteredMonitors()) {
+    const std::vector<std::string> before = entry.monitor->Ports();
+    if (!entry.monitor->Owns(port)) continue;
+    const auto call = entry.monitor->Table().*function;
+    if (call == nullptr) return ERROR_NOT_SUPPORTED;
+    if (!call(name, window, port)) return GetLastError() ? GetLastError() : ERROR_NOT_SUPPORTED;
+    if (align) AlignPorts(before, entry.monitor->Ports());
+    return ERROR_SUCCESS;
+  }
+  return ERROR_UNKNOWN_PORT;
+}
+
 }  // namespace
 
 std::unique_ptr<LoadedMonitor> LoadedMonitor::Load(const std::string& monitorName, const std::string& dll) {
@@ -76,13 +122,51 @@ bool LoadedMonitor::Owns(const std::string& port) const {
 }
 
 std::unique_ptr<LoadedMonitor> MonitorForPort(const std::string& port) {
-  for (const std::string& name : spoolreg::Subkeys(LoadText(kMonitorsKeyId))) {
-    const std::string dll = MonitorDll(name);
-    if (dll.empty()) continue;
-    std::unique_ptr<LoadedMonitor> monitor = LoadedMonitor::Load(name, dll);
-    if (monitor && monitor->Owns(port)) return monitor;
+  for (NamedMonitor& entry : RegisteredMonitors()) {
+    if (entry.monitor->Owns(port)) return std::move(entry.monitor);
   }
   return nullptr;
+}
+
+std::unique_ptr<LoadedMonitor> LocalPortMonitor() {
+  const std::string dll = MonitorDll("LOCALMON");
+  return LoadedMonitor::Load("LOCALMON", dll.empty() ? "LOCALMON.DLL" : dll);
+}
+
+WINBOOL WINAPI AddPortA(LPSTR pName, HWND hWnd, LPSTR pMonitorName) {
+  DWORD error = ERROR_UNKNOWN_PRINT_MONITOR;
+  if (pMonitorName == nullptr || !*pMonitorName) {
+    error = ERROR_INVALID_PARAMETER;
+  } else {
+    for (NamedMonitor& entry : RegisteredMonitors()) {
+      if (lstrcmpiA(entry.name.c_str(), pMonitorName) != 0) continue;
+      const std::vector<std::string> before = entry.monitor->Ports();
+      const auto add = entry.monitor->Table().pfnAddPort;
+      if (add == nullptr) {
+        error = ERROR_NOT_SUPPORTED;
+      } else if (!add(pName, hWnd, pMonitorName)) {
+        error = GetLastError() ? GetLastError() : ERROR_NOT_SUPPORTED;
+      } else {
+        error = ERROR_SUCCESS;
+        AlignPorts(before, entry.monitor->Ports());
+      }
+      break;
+    }
+  }
+  SetLastError(error);
+  return error == ERROR_SUCCESS;
+}
+
+WINBOOL WINAPI DeletePortA(LPSTR pName, HWND hWnd, LPSTR pPortName) {
+  const DWORD error = OnOwningMonitor(pName, hWnd, pPortName, &PortMonitorTable::pfnDeletePort, true);
+  SetLastError(error);
+  return error == ERROR_SUCCESS;
+}
+
+WINBOOL WINAPI ConfigurePortA(LPSTR pName, HWND hWnd, LPSTR pPortName) {
+  const DWORD error = OnOwningMonitor(pName, hWnd, pPortName, &PortMonitorTable::pfnConfigurePort, false);
+  SetLastError(error);
+  return error == ERROR_SUCCESS;
 }
 
 WINBOOL WINAPI AddMonitorA(LPSTR pName, DWORD Level, LPBYTE pMonitorInfo) {

@@ -33,5 +33,9 @@ class LoadedMonitor {
 
 // The monitor among the registered ones that owns `port`, or nullptr.
 std::unique_ptr<LoadedMonitor> MonitorForPort(const std::string& port);
+// The local port monitor "LOCALMON" (registered under that name, else its
+// DLL by name), which answers for ports no registered monitor owns; nullptr
+// when there is none.
+std::unique_ptr<LoadedMonitor> LocalPortMonitor();
 
 }  // namespace emulation

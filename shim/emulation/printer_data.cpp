@@ -26,6 +26,7 @@ void EnsurePort(EmulatedPrinter& printer) {
   printer.portTried = true;
   std::string port = PrinterPort(printer.info);
   printer.monitor = MonitorForPort(port);
+  if (!printer.monitor) printer.monitor = LocalPortMonitor();
   if (!printer.monitor || printer.monitor->Table().pfnOpenPort == nullptr) return;
   if (HWND companion = FindCompanion()) {
     const ATOM printerAtom = GlobalAddAtomA(printer.name.c_str());

@@ -25,6 +25,10 @@ struct EmulatedPrinter {
   std::unique_ptr<LoadedMonitor> monitor;
   HANDLE port = nullptr;
   bool portTried = false;
+  // The document between StartDocPrinterA and EndDocPrinter: its job and
+  // the spool file being written.
+  DWORD documentJob = 0;
+  HANDLE documentFile = INVALID_HANDLE_VALUE;
 };
 
 // The block behind a handle, or nullptr when it is not an open emulated handle.

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <set>
 
+#include "companion_protocol.h"
 #include "emulation_context.h"
 #include "printer_handle.h"
 
@@ -17,14 +18,6 @@ std::set<EmulatedPrinter*>& OpenPrinters() {
 }
 
 const FieldTable& Info2() { return *PrinterFields(2); }
-
-// The real spooler's functions, loaded only when the registry is real, so
-// that the layer also loads where there is no 32-bit spooler (Win32s).
-template <typename Function>
-Function RealSpooler(const char* name) {
-  static HMODULE winspool = LoadLibraryA("winspool.drv");
-  return winspool ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(winspool, name))) : nullptr;
-}
 
 // Base name without directory and extension, as WIN.INI names drivers.
 std::string DriverBaseName(const std::string& driver) {
@@ -199,7 +192,7 @@ WINBOOL WINAPI OpenPrinterA(LPSTR pPrinterName, LPHANDLE phPrinter, LPPRINTER_DE
       printer->desiredAccess = pDefault->DesiredAccess;
     }
     if (!CurrentSettings().registryEmulated) {
-      if (auto open = RealSpooler<decltype(&::OpenPrinterA)>("OpenPrinterA")) {
+      if (auto open = CurrentSettings().realOpenPrinter) {
         if (!open(pPrinterName, &printer->realPrinter, pDefault)) printer->realPrinter = nullptr;
       }
     }
@@ -219,8 +212,15 @@ WINBOOL WINAPI ClosePrinter(HANDLE hPrinter) {
   if (printer->port && printer->monitor && printer->monitor->Table().pfnClosePort) {
     printer->monitor->Table().pfnClosePort(printer->port);
   }
+  if (printer->documentJob != 0) {
+    // A document left open is abandoned, as the spooler does.
+    CloseHandle(printer->documentFile);
+    if (HWND companion = FindCompanion()) {
+      SendMessageA(companion, companion::kJobControl, JOB_CONTROL_DELETE, printer->documentJob);
+    }
+  }
   if (printer->realPrinter) {
-    if (auto close = RealSpooler<decltype(&::ClosePrinter)>("ClosePrinter")) close(printer->realPrinter);
+    if (auto close = CurrentSettings().realClosePrinter) close(printer->realPrinter);
   }
   OpenPrinters().erase(printer);
   std::memset(printer->tag, 0, sizeof printer->tag);
@@ -312,6 +312,97 @@ WINBOOL WINAPI DeletePrinter(HANDLE hPrinter) {
   if (CurrentSettings().registryEmulated) Unmirror(printer->name);
   SetLastError(result == ERROR_SUCCESS ? ERROR_SUCCESS : ERROR_INVALID_PRINTER_NAME);
   return result == ERROR_SUCCESS;
+}
+
+namespace {
+
+DWORD StoreStatus(const std::string& name, DWORD status) {
+  HKEY key = nullptr;
+  LONG result = spoolreg::Open(PrinterKeyPath(name), &key);
+  if (result == ERROR_SUCCESS) result = spoolreg::SetValue(key, LoadText(kStatusValueId), REG_DWORD, &status, sizeof status);
+  spoolreg::Close(key);
+  return result == ERROR_SUCCESS ? ERROR_SUCCESS : ERROR_INVALID_PRINTER_NAME;
+}
+
+// Deletes every job of the printer. The ids are collected first: deleting
+// while walking the index would skip every other job.
+void PurgeJobs(const std::string& name) {
+  HWND companion = FindCompanion();
+  if (companion == nullptr) return;
+  const ATOM atom = GlobalAddAtomA(name.c_str());
+  std::vector<DWORD> ids;
+  for (LPARAM index = 0;; ++index) {
+    const DWORD id = static_cast<DWORD>(SendMessageA(companion, companion::kPrinterJob, atom, index));
+    if (id == 0) break;
+    ids.push_back(id);
+  }
+  GlobalDeleteAtom(atom);
+  for (DWORD id : ids) SendMessageA(companion, companion::kJobControl, JOB_CONTROL_CANCEL, id);
+}
+
+void NotifyResumed(const std::string& name) {
+  HWND companion = FindCompanion();
+  if (companion == nullptr) return;
+  // The companion deletes the atom once it has read it.
+  const ATOM atom = GlobalAddAtomA(name.c_str());
+  if (!PostMessageA(companion, companion::kPrinterResumed, atom, 0)) GlobalDeleteAtom(atom);
+}
+
+DWORD RewritePrinter(EmulatedPrinter& printer, const PRINTER_INFO_2A& given) {
+  PRINTER_INFO_2A info = given;
+  // The printer keeps its name: the key is named after it.
+  info.pPrinterName = &printer.name[0];
+  HKEY key = nullptr;
+  LONG result = spoolreg::Open(PrinterKeyPath(printer.name), &key);
+  if (result == ERROR_SUCCESS) result = WriteFields(key, Info2(), reinterpret_cast<const BYTE*>(&info));
+  spoolreg::Close(key);
+  if (result != ERROR_SUCCESS) return ERROR_INVALID_PRINTER_NAME;
+  FieldRecord stored;
+  if (!ReadPrinter(printer.name, &stored)) return ERROR_INVALID_PRINTER_NAME;
+  if (CurrentSettings().registryEmulated) {
+    const std::string oldPort = PrinterPort(printer.info);
+    Mirror(stored);
+    if (lstrcmpiA(oldPort.c_str(), PrinterPort(stored).c_str()) != 0) {
+      printer.portTried = false;  // the next request opens the new port
+    }
+  }
+  printer.info = std::move(stored);
+  return ERROR_SUCCESS;
+}
+
+}  // namespace
+
+WINBOOL WINAPI SetPrinterA(HANDLE hPrinter, DWORD Level, LPBYTE pPrinter, DWORD Command) {
+  DWORD error = ERROR_SUCCESS;
+  EmulatedPrinter* printer = PrinterOf(hPrinter);
+  FieldRecord info;
+  if (printer == nullptr) {
+    error = ERROR_INVALID_PARAMETER;
+  } else if (Level != 0 && Level != 2) {
+    error = ERROR_INVALID_PARAMETER;
+  } else if (Level == 2 && pPrinter == nullptr) {
+    error = ERROR_INVALID_PARAMETER;
+  } else if (Level == 0 && (Command < PRINTER_CONTROL_PAUSE || Command > PRINTER_CONTROL_SET_STATUS)) {
+    error = ERROR_INVALID_PARAMETER;
+  } else if (Level == 0 && Command == PRINTER_CONTROL_SET_STATUS && pPrinter == nullptr) {
+    error = ERROR_INVALID_PARAMETER;
+  } else if (!ReadPrinter(printer->name, &info)) {
+    error = ERROR_INVALID_PRINTER_NAME;
+  } else if (Level == 2) {
+    error = RewritePrinter(*printer, *reinterpret_cast<const PRINTER_INFO_2A*>(pPrinter));
+  } else {
+    DWORD status = NumberOf(info, Info2(), offsetof(PRINTER_INFO_2A, Status));
+    switch (Command) {
+      case PRINTER_CONTROL_PAUSE: status |= PRINTER_STATUS_PAUSED; break;
+      case PRINTER_CONTROL_RESUME: status &= ~static_cast<DWORD>(PRINTER_STATUS_PAUSED); break;
+      case PRINTER_CONTROL_PURGE: PurgeJobs(printer->name); break;
+      default: std::memcpy(&status, pPrinter, sizeof status); break;
+    }
+    error = StoreStatus(printer->name, status);
+    if (error == ERROR_SUCCESS && Command == PRINTER_CONTROL_RESUME) NotifyResumed(printer->name);
+  }
+  SetLastError(error);
+  return error == ERROR_SUCCESS;
 }
 
 }  // namespace emulation

@@ -256,10 +256,27 @@ BOOL WINAPI SimClosePort(HANDLE handle) {
   return TRUE;
 }
 
-// Ports are named in the state file; there is nothing to add or configure
-// interactively.
+void WritePorts(const std::vector<std::string>& ports) {
+  std::string list;
+  for (const std::string& port : ports) list += (list.empty() ? "" : ",") + port;
+  WritePrivateProfileStringA("Ports", "Names", list.c_str(), StatePath().c_str());
+}
+
+// Ports are named in the state file. Adding one, as a port monitor's dialog
+// would, takes the next free USB port number; deleting one drops it from the
+// list. There is nothing to configure.
 BOOL WINAPI SimAddPort(LPSTR, HWND, LPSTR) {
-  SetLastError(ERROR_NOT_SUPPORTED);
+  std::vector<std::string> ports = OwnedPorts();
+  for (int number = 1; number < 1000; ++number) {
+    char name[16];
+    std::snprintf(name, sizeof name, "USB%03d", number);
+    if (Owns(name)) continue;
+    ports.push_back(name);
+    WritePorts(ports);
+    Log(name, "ADDPORT", "");
+    return TRUE;
+  }
+  SetLastError(ERROR_NOT_ENOUGH_MEMORY);
   return FALSE;
 }
 
@@ -268,12 +285,22 @@ BOOL WINAPI SimConfigurePort(LPSTR, HWND, LPSTR name) {
     SetLastError(ERROR_UNKNOWN_PORT);
     return FALSE;
   }
+  Log(name, "CONFIGUREPORT", "");
   return TRUE;
 }
 
-BOOL WINAPI SimDeletePort(LPSTR, HWND, LPSTR) {
-  SetLastError(ERROR_NOT_SUPPORTED);
-  return FALSE;
+BOOL WINAPI SimDeletePort(LPSTR, HWND, LPSTR name) {
+  if (!Owns(name)) {
+    SetLastError(ERROR_UNKNOWN_PORT);
+    return FALSE;
+  }
+  std::vector<std::string> ports;
+  for (const std::string& port : OwnedPorts()) {
+    if (lstrcmpiA(port.c_str(), name) != 0) ports.push_back(port);
+  }
+  WritePorts(ports);
+  Log(name, "DELETEPORT", "");
+  return TRUE;
 }
 
 BOOL WINAPI SimGetPrinterDataFromPort(HANDLE handle, DWORD controlId, LPSTR valueName, LPSTR, DWORD,
