@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -83,7 +84,7 @@ class EmulatedSpooler : public ::testing::Test {
     DeleteTree(HKEY_LOCAL_MACHINE, "System\\TSPOOL_J");
     RegDeleteKeyA(HKEY_CURRENT_USER, kSwitchKey);
     for (const char* section : {"devices", "PrinterPorts"}) WriteProfileStringA(section, kPrinter, nullptr);
-    for (const char* port : {"USB001", "LPT1:"}) {
+    for (const char* port : {"USB001", "USB002", "LPT1:"}) {
       if (Win32s()) WriteProfileStringA("ports", port, nullptr);
     }
     if (Profile("windows", "device").compare(0, strlen(kPrinter), kPrinter) == 0) WriteProfileStringA("windows", "device", nullptr);
@@ -295,6 +296,150 @@ TEST_F(EmulatedSpooler, DeletedPrinterIsGone) {
   EXPECT_FALSE(emulation::DeletePrinterDriverA(nullptr, nullptr, const_cast<LPSTR>(kDriver)));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_UNKNOWN_PRINTER_DRIVER));
   EXPECT_TRUE(emulation::DeleteMonitorA(nullptr, nullptr, const_cast<LPSTR>(kMonitor)));
+}
+
+}  // namespace
+
+namespace {
+
+std::vector<std::string> PortNames() {
+  DWORD needed = 0, count = 0;
+  emulation::EnumPortsA(nullptr, 1, nullptr, 0, &needed, &count);
+  std::vector<BYTE> buffer(needed + 1);
+  std::vector<std::string> names;
+  if (!emulation::EnumPortsA(nullptr, 1, buffer.data(), needed, &needed, &count)) return names;
+  for (DWORD i = 0; i < count; ++i) names.push_back(reinterpret_cast<PORT_INFO_1A*>(buffer.data())[i].pName);
+  return names;
+}
+
+bool Listed(const std::vector<std::string>& names, const char* name) {
+  return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+TEST_F(EmulatedSpooler, PortsAreAddedAndDeletedByTheirMonitor) {
+  Install();
+  ASSERT_TRUE(emulation::AddPortA(nullptr, nullptr, const_cast<LPSTR>(kMonitor))) << GetLastError();
+  EXPECT_TRUE(Listed(PortNames(), "USB002"));
+  char names[256] = "";
+  GetPrivateProfileStringA("Ports", "Names", "", names, sizeof names, state.c_str());
+  EXPECT_STREQ(names, "USB001,LPT1:,USB002");
+
+  EXPECT_TRUE(emulation::ConfigurePortA(nullptr, nullptr, const_cast<LPSTR>("USB002")));
+  ASSERT_TRUE(emulation::DeletePortA(nullptr, nullptr, const_cast<LPSTR>("USB002"))) << GetLastError();
+  EXPECT_FALSE(Listed(PortNames(), "USB002"));
+  EXPECT_TRUE(Listed(PortNames(), "USB001"));
+
+  SetLastError(0);
+  EXPECT_FALSE(emulation::DeletePortA(nullptr, nullptr, const_cast<LPSTR>("COM7:")));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_UNKNOWN_PORT));
+  EXPECT_FALSE(emulation::ConfigurePortA(nullptr, nullptr, const_cast<LPSTR>("COM7:")));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_UNKNOWN_PORT));
+  EXPECT_FALSE(emulation::DeletePortA(nullptr, nullptr, nullptr));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_FALSE(emulation::AddPortA(nullptr, nullptr, const_cast<LPSTR>("No Monitor")));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_UNKNOWN_PRINT_MONITOR));
+}
+
+std::vector<std::string> Processors() {
+  DWORD needed = 0, count = 0;
+  emulation::EnumPrintProcessorsA(nullptr, nullptr, 1, nullptr, 0, &needed, &count);
+  std::vector<BYTE> buffer(needed + 1);
+  std::vector<std::string> names;
+  if (!emulation::EnumPrintProcessorsA(nullptr, nullptr, 1, buffer.data(), needed, &needed, &count)) return names;
+  for (DWORD i = 0; i < count; ++i) names.push_back(reinterpret_cast<PRINTPROCESSOR_INFO_1A*>(buffer.data())[i].pName);
+  return names;
+}
+
+TEST_F(EmulatedSpooler, PrintProcessorsAreValuesOfTheProcessorsKey) {
+  ASSERT_TRUE(emulation::AddPrintProcessorA(nullptr, nullptr, const_cast<LPSTR>("TOLVPP_J.DLL"),
+                                            const_cast<LPSTR>("TOLVAN PP")));
+  ASSERT_TRUE(emulation::AddPrintProcessorA(nullptr, nullptr, const_cast<LPSTR>("WINPRINT.DLL"),
+                                            const_cast<LPSTR>("WinPrint")));
+  EXPECT_EQ(Processors(), (std::vector<std::string>{"TOLVAN PP", "WinPrint"}));
+  if (Win32s()) {
+    EXPECT_NE(emutest::IniText(registry).find("TOLVAN PP=TOLVPP_J.DLL"), std::string::npos) << emutest::IniText(registry);
+  }
+
+  DWORD needed = 0, count = 7;
+  EXPECT_FALSE(emulation::EnumPrintProcessorDatatypesA(nullptr, const_cast<LPSTR>("TOLVAN PP"), 1, nullptr, 0,
+                                                       &needed, &count));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
+  EXPECT_EQ(count, 0u);
+  std::vector<BYTE> buffer(needed);
+  ASSERT_TRUE(emulation::EnumPrintProcessorDatatypesA(nullptr, const_cast<LPSTR>("tolvan pp"), 1, buffer.data(), needed,
+                                                      &needed, &count));
+  ASSERT_EQ(count, 1u);
+  EXPECT_STREQ(reinterpret_cast<DATATYPES_INFO_1A*>(buffer.data())->pName, "RAW");
+
+  ASSERT_TRUE(emulation::DeletePrintProcessorA(nullptr, nullptr, const_cast<LPSTR>("TOLVAN PP")));
+  EXPECT_EQ(Processors(), std::vector<std::string>{"WinPrint"});
+  EXPECT_FALSE(emulation::DeletePrintProcessorA(nullptr, nullptr, const_cast<LPSTR>("TOLVAN PP")));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_UNKNOWN_PRINTPROCESSOR));
+  EXPECT_FALSE(emulation::EnumPrintProcessorDatatypesA(nullptr, const_cast<LPSTR>("TOLVAN PP"), 1, buffer.data(),
+                                                       needed, &needed, &count));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_UNKNOWN_PRINTPROCESSOR));
+  EXPECT_FALSE(emulation::AddPrintProcessorA(nullptr, nullptr, nullptr, const_cast<LPSTR>("X")));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+  EXPECT_FALSE(emulation::EnumPrintProcessorsA(nullptr, nullptr, 2, nullptr, 0, &needed, &count));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER));
+}
+
+PRINTER_INFO_2A* Info2(std::vector<BYTE>& buffer, HANDLE printer) {
+  DWORD needed = 0;
+  emulation::GetPrinterA(printer, 2, nullptr, 0, &needed);
+  buffer.assign(needed, 0);
+  EXPECT_TRUE(emulation::GetPrinterA(printer, 2, buffer.data(), needed, &needed)) << GetLastError();
+  return reinterpret_cast<PRINTER_INFO_2A*>(buffer.data());
+}
+
+TEST_F(EmulatedSpooler, SetPrinterAppliesCommandsAndRewritesTheFields) {
+  Install();
+  std::vector<BYTE> buffer;
+  ASSERT_TRUE(emulation::SetPrinterA(printer, 0, nullptr, PRINTER_CONTROL_PAUSE));
+  EXPECT_EQ(Info2(buffer, printer)->Status, static_cast<DWORD>(PRINTER_STATUS_PAUSED));
+  DWORD status = PRINTER_STATUS_PAPER_OUT | PRINTER_STATUS_PAUSED;
+  ASSERT_TRUE(emulation::SetPrinterA(printer, 0, reinterpret_cast<LPBYTE>(&status), PRINTER_CONTROL_SET_STATUS));
+  EXPECT_EQ(Info2(buffer, printer)->Status, status);
+  ASSERT_TRUE(emulation::SetPrinterA(printer, 0, nullptr, PRINTER_CONTROL_RESUME));
+  EXPECT_EQ(Info2(buffer, printer)->Status, static_cast<DWORD>(PRINTER_STATUS_PAPER_OUT));
+
+  PRINTER_INFO_2A changed = *Info2(buffer, printer);
+  changed.pPrinterName = const_cast<LPSTR>("Another name");
+  changed.pComment = const_cast<LPSTR>("Second floor");
+  changed.pPortName = const_cast<LPSTR>("LPT1:");
+  ASSERT_TRUE(emulation::SetPrinterA(printer, 2, reinterpret_cast<LPBYTE>(&changed), 0)) << GetLastError();
+  std::vector<BYTE> after;
+  const PRINTER_INFO_2A* now = Info2(after, printer);
+  EXPECT_STREQ(now->pPrinterName, kPrinter) << "the printer keeps its name";
+  EXPECT_STREQ(now->pComment, "Second floor");
+  EXPECT_STREQ(now->pPortName, "LPT1:");
+  if (Win32s()) {
+    EXPECT_EQ(Profile("devices", kPrinter), "WINEPS,LPT1:");
+  }
+  // Requests now go to the new port.
+  EXPECT_NE(Ask(printer, "#GET#\n@PJL INFO ID").find("@PJL INFO ID"), std::string::npos);
+  const std::string log = [&] {
+    std::ifstream in(dir + "\\TSIMMON.LOG", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }();
+  EXPECT_NE(log.find("LPT1:\tREQUEST"), std::string::npos) << log;
+
+  struct Case {
+    DWORD level;
+    LPBYTE info;
+    DWORD command;
+  } rejected[] = {{1, reinterpret_cast<LPBYTE>(&changed), 0},
+                  {2, nullptr, 0},
+                  {0, nullptr, 0},
+                  {0, nullptr, 5},
+                  {0, nullptr, PRINTER_CONTROL_SET_STATUS}};
+  for (const Case& c : rejected) {
+    SetLastError(0);
+    EXPECT_FALSE(emulation::SetPrinterA(printer, c.level, c.info, c.command)) << c.level << "/" << c.command;
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INVALID_PARAMETER)) << c.level << "/" << c.command;
+  }
 }
 
 }  // namespace
