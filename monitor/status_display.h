@@ -26,4 +26,9 @@ void RefreshDisplay(MonitorContext& context, bool popupAllowed);
 void OnRefreshDisplayMessage(MonitorContext& context, WPARAM wParam);
 void OnViewChangedMessage(MonitorContext& context);
 
+// The configuration, texts and view that the reply parser's command hook
+// uses for `context`; bound while the parser exists (reply_parser.h).
+void BindWindowStatusServices(MonitorContext& context);
+void UnbindWindowStatusServices(MonitorContext& context);
+
 }  // namespace statmon
