@@ -2,6 +2,13 @@
 
 #include "main_window_messages.h"
 #include "misc_settings.h"
+#include "context_lock.h"
+#include "monitor_messages.h"
+#include "polling_runtime.h"
+#include "printer_finder.h"
+#include "query_channel.h"
+#include "reply_parser.h"
+#include "status_display.h"
 #include "monitor_strings.h"
 #include "profile_file.h"
 #include "startup_rules.h"
@@ -83,6 +90,11 @@ void InitialiseWindow(HWND window, MonitorContext& context) {
   context.warnUnknownPjl = ReadMiscInt(profile, names, MiscKey::kWarnUnkPjl);
   context.activeConfigCount = ReadMiscInt(profile, names, MiscKey::kActiveConfig);
 
+  {
+    // Without a parser every query fails; the window still opens.
+    ContextLock lock;
+    CreateReplyParser(context);
+  }
   InitialiseWindowParts(window, context);
   g_uninstallCloseMessage = RegisterWindowMessageA("TUninstClose_J");
 
@@ -94,15 +106,32 @@ void InitialiseWindow(HWND window, MonitorContext& context) {
   if (!title.empty()) SetWindowTextA(window, title.c_str());
   if (context.platformId == kPlatformWin32s) ShowControl(window, IDC_TOP_LINE, false);
 
+  const bool havePrinter = ChooseMonitoredPrinter(context);
+  if (!havePrinter) RefreshDisplay(context, false);
+
   CentreOnScreen(window);
   ApplyStartShow(window, context);
   if (!context.showWindow) SetTimer(window, kStartShowTimer, kStartShowDelayMs, nullptr);
+
+  if (havePrinter) {
+    if (context.useTimer) UstatusOff(context);
+    StartPolling(context);
+  }
 }
 
 void EndMainWindow(HWND window, WPARAM result) {
   MonitorContext* context = ContextOf(window);
   if (context != nullptr) BeginClosingWindow(window, *context);
   if (context != nullptr && context->showWindow) ShowWindow(window, SW_HIDE);
+  if (context != nullptr) {
+    {
+      // From here on every query fails and every reply is dropped, which
+      // ends a polling thread that is still inside a query.
+      ContextLock lock;
+      DestroyReplyParser(*context);
+    }
+    StopPolling(*context);
+  }
   EndDialog(window, static_cast<INT_PTR>(result));
 }
 
@@ -139,10 +168,26 @@ INT_PTR CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_INITDIALOG:
       InitialiseWindow(window, *reinterpret_cast<MonitorContext*>(lParam));
       return FALSE;  // the focus stays where the window put it
+    case kPollingEndedMessage:
+      if (MonitorContext* context = ContextOf(window)) OnPollingEnded(*context);
+      return TRUE;
+    case kRefreshDisplayMessage:
+      if (MonitorContext* context = ContextOf(window)) OnRefreshDisplayMessage(*context, wParam);
+      return TRUE;
+    case kViewChangedMessage:
+      if (MonitorContext* context = ContextOf(window)) OnViewChangedMessage(*context);
+      return TRUE;
+    case kRawReplyMessage:
+      if (MonitorContext* context = ContextOf(window)) OnRawReplyMessage(*context);
+      return TRUE;
     case WM_CLOSE:
       EndMainWindow(window, wParam);
       return TRUE;
     case WM_TIMER:
+      if (wParam == kPollTimerId) {
+        if (MonitorContext* context = ContextOf(window)) OnPollTimer(*context);
+        return TRUE;
+      }
       if (wParam == kStartShowTimer) {
         KillTimer(window, kStartShowTimer);
         MonitorContext* context = ContextOf(window);
