@@ -20,6 +20,9 @@ namespace {
 // The spooler's own error when it is not there to take a job.
 constexpr DWORD kCompanionMissing = RPC_S_SERVER_UNAVAILABLE;
 constexpr DWORD kStartWaitMs = 10000;
+#if TOLVAN_PRODUCT_32BIT
+static_assert(sizeof(ADDJOB_INFO_1A) + MAX_PATH == 268, "AddJobA needs 268 bytes on the product");
+#endif
 
 // The companion's window, started with WinExec when it does not run yet. A
 // start requested while another one is waiting (a message handled during
