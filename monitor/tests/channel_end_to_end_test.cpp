@@ -154,7 +154,10 @@ TEST_F(ChannelEndToEnd, ConnectionCycleFollowsTheCapabilities) {
     WriteConfiguration(std::string("UstatusDtimed=7\nPJLcapabilities=") + row.capabilities + "\n");
     StartMonitor();
     EXPECT_EQ(FirstRequests(row.cycle), row.cycle) << row.capabilities;
-    EXPECT_GE(CloseMonitor(monitor_, window_), 0) << "closed within the stop wait";
+    const DWORD closing = GetTickCount();
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+    EXPECT_GE(monitor_.Wait(kCycleWaitMs), 0);
+    EXPECT_LT(GetTickCount() - closing, 5000u) << "the polling thread stops at once when told to";
     window_ = nullptr;
   }
 }
