@@ -11,12 +11,7 @@
 #include "profile_file.h"
 #include "secondary_dialog.h"
 #include "statmon_resource.h"
-// The display refresh comes with the status mapping; until it is built the
-// viewer shows its lists and title only.
-#if __has_include("status_display.h")
 #include "status_display.h"
-#define STATMON_HAS_STATUS_DISPLAY 1
-#endif
 
 namespace statmon {
 namespace {
@@ -67,10 +62,8 @@ void ApplyChoice(HWND viewer, MonitorContext& copy) {
   copy.statusCode = std::atoi(code);
   copy.hardwareFlags = FlagsForKeywords(ChosenKeywords(viewer));
   SetWindowTextA(viewer, ViewerTitle(copy.statusCode).c_str());
-#ifdef STATMON_HAS_STATUS_DISPLAY
   ComputeOptions(copy);
   RefreshDisplay(copy, false);
-#endif
   if (HWND picture = GetDlgItem(viewer, kPictureControlId)) InvalidateRect(picture, nullptr, TRUE);
 }
 
@@ -128,9 +121,7 @@ INT_PTR CALLBACK BitmapViewerProc(HWND viewer, UINT message, WPARAM wParam, LPAR
     }
     case WM_CTLCOLORSTATIC:
       if (copy != nullptr && GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == kPictureControlId) {
-#ifdef STATMON_HAS_STATUS_DISPLAY
         RefreshDisplay(*copy, false);
-#endif
         return reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
       }
       return FALSE;

@@ -13,15 +13,10 @@
 #include "registry_settings.h"
 #include "secondary_dialog.h"
 #include "statmon_resource.h"
+#include "status_display.h"
 #include "tray_icon.h"
 #include "window_layout.h"
 
-// The display refresh comes with the status mapping; until it is built the
-// picture control repaints as a plain static.
-#if __has_include("status_display.h")
-#include "status_display.h"
-#define STATMON_HAS_STATUS_DISPLAY 1
-#endif
 
 namespace statmon {
 namespace {
@@ -223,9 +218,7 @@ bool HandleMainWindowMessage(HWND window, MonitorContext& context, UINT message,
   result = TRUE;
   if (message != 0 && message == g_taskbarCreatedMessage) {
     UpdateTrayIcon(context, kTrayAdd, nullptr);
-#ifdef STATMON_HAS_STATUS_DISPLAY
     RefreshDisplay(context, false);  // the state icon and tip again
-#endif
     return true;
   }
   switch (message) {
@@ -240,9 +233,7 @@ bool HandleMainWindowMessage(HWND window, MonitorContext& context, UINT message,
       return true;
     case WM_CTLCOLORSTATIC:
       if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) != context.pictureControlId) return false;
-#ifdef STATMON_HAS_STATUS_DISPLAY
       RefreshDisplay(context, false);
-#endif
       result = reinterpret_cast<INT_PTR>(GetStockObject(HOLLOW_BRUSH));
       return true;
     case WM_LBUTTONDBLCLK:
