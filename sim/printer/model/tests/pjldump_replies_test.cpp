@@ -75,7 +75,7 @@ TEST(PjldumpReadsTheSimulatedPrinter, EveryInfoAndInquireReplyIsOneRecordOfTheEx
       {"#GET#\n@PJL INFO CONFIG",
        {"Keyword INFO CONFIG", "Number IN 6", "Number OUT 2", "Keyword DUPLEX INSTALLED", "Keyword NETCARD ETHERNETCARD",
         "Number MEMORY 134217728", "Number USBVID 1234", "String ENGFW \"E1.07\""}},
-      {"#GET#\n@PJL INFO WARNINGLIST", {"Keyword INFO WARNINGLIST", "Number WARNINGLIST 2", "Number W1TONERYNEAREMPTY 1"}},
+      {"#GET#\n@PJL INFO WARNINGLIST", {"Keyword INFO WARNINGLIST", "Number WARNINGLIST 2", "Number W1TONERYNEAREMPTY 710102"}},
       {"#GET#\n@PJL INFO PAGECOUNT", {"Keyword INFO PAGECOUNT", "Number PAGECOUNT 12345"}},
       {"#GET#\n@PJL INFO COUNTER", {"Keyword INFO COUNTER", "Number COUNTTOTAL 12345", "Number COUNTTONERK 9876"}},
       {"#GET#\n@PJL INFO MEMORY", {"Keyword INFO MEMORY", "Number TOTAL 134217728"}},

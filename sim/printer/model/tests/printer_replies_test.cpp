@@ -44,7 +44,7 @@ class SampleReplies : public ::testing::Test {
 
 TEST_F(SampleReplies, EveryRequestParsesIntoTheItemsTheMonitorReads) {
   const ReplyCase cases[] = {
-      {"#GET#\n@PJL INFO ID", {"Command INFO INFO", "Keyword INFO ID", "String - \" \\\"TOLVAN CLP-2600\\\"  \""}},
+      {"#GET#\n@PJL INFO ID", {"Command INFO INFO", "Keyword INFO ID", "String - \" \\\"TOLVAN Pelmora CL20 CLP-2600\\\"  \""}},
       {"#GET#\n@PJL INFO STATUS",
        {"Command INFO INFO", "Keyword INFO STATUS", "Number CODE 600100", "String DISPLAY \"READY\"",
         "Keyword ONLINE TRUE"}},
@@ -55,14 +55,13 @@ TEST_F(SampleReplies, EveryRequestParsesIntoTheItemsTheMonitorReads) {
         "Number CONSUMETONERTYPEC 4500", "Number CONSUMETONERTYPEM 1500", "Number CONSUMETONERTYPEY 1500"}},
       {"#GET#\n@PJL INFO CONFIG",
        {"Keyword INFO CONFIG", "Number IN 6", "Keyword INTRAY1 MP", "Keyword INTRAY4 LCC", "Keyword IN MANUAL",
-        "Number OUT 2", "Keyword NORMAL FACEDOWN", "Number PAPERS 11", "Keyword PAPERS A4",
-        "Keyword PAPERS CUSTOM", "Number LANGUAGES 4", "Keyword LANGUAGES QXS", "Number USTATUS 6",
-        "Keyword TRAY2 INSTALLED", "Number TRAY2 2", "Keyword TRAY3 NOTINSTALLED", "Keyword INTRAY2 INSTALLED",
+        "Number OUT 2", "Keyword NORMAL FACEDOWN", "Number PAPERS 5", "Keyword PAPERS A4",
+        "Keyword PAPERS B5", "Number LANGUAGES 3", "Keyword LANGUAGES POSTSCRIPT", "Number USTATUS 6",
+        "Keyword TRAY2 INSTALLED", "Number TRAY2 2", "Keyword INTRAY2 INSTALLED",
         "Keyword INTRAY4 INSTALLED", "Keyword SHIFTRAY INSTALLED", "Keyword DUPLEX INSTALLED",
-        "Keyword HARDDISK NOTINSTALLED", "Keyword NETCARD ETHERNETCARD", "Keyword OUTOPTION 5BIN-MAILBIN",
-        "Number OUTOPTION 5", "Keyword XINTERFACES PARALLEL", "Keyword MAILBIN2 STK", "Keyword MAILBIN3 MBX",
-        "Keyword MAILBOXNAME MAILBIN4", "Number MEMORY 134217728", "String FIRMWARE \"V2.10 2004-06-01\"",
-        "String DEVICEID \"MFG:TOLVAN;MDL:CLP-2600;CMD:PJL,PCLXL,POSTSCRIPT;CLS:PRINTER;\"",
+        "Keyword NETCARD ETHERNETCARD", "Keyword OUTOPTION 5BIN-MAILBIN",
+        "Number OUTOPTION 5", "Number MEMORY 134217728", "String FIRMWARE \"V2.10 2004-06-01\"",
+        "String DEVICEID \"MFG:TOLVAN;MDL:Pelmora CL20 CLP-2600;CMD:PJL,PCLXL,POSTSCRIPT;CLS:PRINTER;\"",
         "Number USBVID 1234", "Number USBPID 26", "String ENGFW \"E1.07\""}},
       {"#GET#\n@PJL INFO MEMORY", {"Keyword INFO MEMORY", "Number TOTAL 134217728"}},
       {"#GET#\n@PJL INFO PAGECOUNT", {"Keyword INFO PAGECOUNT", "Number PAGECOUNT 12345"}},
@@ -70,8 +69,8 @@ TEST_F(SampleReplies, EveryRequestParsesIntoTheItemsTheMonitorReads) {
        {"Keyword INFO COUNTER", "Number COUNTTOTAL 12345", "Number COUNTTONERC 3021", "Number COUNTTONERM 2987",
         "Number COUNTTONERY 3110", "Number COUNTTONERK 9876"}},
       {"#GET#\n@PJL INFO WARNINGLIST",
-       {"Keyword INFO WARNINGLIST", "Number WARNINGLIST 2", "Keyword - ENUMERATED", "Number W1TONERYNEAREMPTY 1",
-        "Number W1TRAY2EMPTY 1"}},
+       {"Keyword INFO WARNINGLIST", "Number WARNINGLIST 2", "Keyword - ENUMERATED", "Number W1TONERYNEAREMPTY 710102",
+        "Number W1FUSERUNITLIFEALMOSTOVER 720102"}},
       {"#GET#\n@PJL INFO VARIABLES",
        {"Keyword INFO VARIABLES", "Number DENSITY 3", "Number RANGE 5", "Number POWERSAVETIME 30",
         "Number RANGE 240", "Number TIMEOUT 15", "Keyword INTRAY1SIZE A4", "Number INTRAY1SIZE 10", "Keyword INTRAY1SIZE C5",
@@ -102,6 +101,24 @@ TEST_F(SampleReplies, EveryRequestParsesIntoTheItemsTheMonitorReads) {
     ASSERT_EQ(records.size(), 1u) << c.request;
     EXPECT_TRUE(HasItemsInOrder(records[0], c.items)) << c.request;
   }
+}
+
+// The monitor reads INFO CONFIG into its 1284-byte buffer and the queued
+// status messages behind it: the sample's answer must leave room for them.
+// Options the sample leaves out appear once the state lists them.
+TEST_F(SampleReplies, ConfigAnswerFitsTheMonitorsBufferAndListsAddedOptions) {
+  EXPECT_LT(AnswerTo(state, "#GET#\n@PJL INFO CONFIG").size(), 1284u - 150u);
+  for (const char* option : {"TRAY3", "INTRAY5", "INPTRAY2", "INPTRAY3", "HARDDISK"}) {
+    state.Set("Options", option, "NOTINSTALLED");
+  }
+  state.Set("Config", "Interfaces", "PARALLEL");
+  state.Set("Config", "MailboxNames", "MAILBIN2,MAILBIN3");
+  const std::vector<Record> records = ParseReplies(AnswerTo(state, "#GET#\n@PJL INFO CONFIG"));
+  ASSERT_EQ(records.size(), 1u);
+  EXPECT_TRUE(HasItemsInOrder(records[0], {"Keyword TRAY3 NOTINSTALLED", "Keyword INTRAY5 NOTINSTALLED",
+                                           "Keyword INPTRAY2 NOTINSTALLED", "Keyword INPTRAY3 NOTINSTALLED",
+                                           "Keyword HARDDISK NOTINSTALLED", "Keyword XINTERFACES PARALLEL",
+                                           "Keyword MAILBOXNAME MAILBIN3"}));
 }
 
 TEST_F(SampleReplies, InfoIdAnswerCarriesTheEchoTheIdentityCheckLooksFor) {
