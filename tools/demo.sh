@@ -1,51 +1,69 @@
 #!/usr/bin/env bash
 # The suite's main job on the built-in simulated printer: builds everything,
-# prepares a Wine prefix, starts the status monitor with the sample
-# configuration and saves a screenshot of its window.
+# prepares a Wine prefix, registers the simulated printer through the spooler
+# emulation, starts the status monitor and walks the printer through a short
+# story (ready, a three-page job, a paper jam, toner low, ready again), saving
+# a screenshot of the monitor's window and of the notification area at each
+# stage.
 #   TOLVAN_DEMO_OUT=<dir>   where the screenshots go (default build/demo)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 bash .ci/install-deps || { echo "demo: installing the build's packages failed" >&2; exit 1; }
 
-# The shipped 32-bit build where this machine runs 32-bit code, else the twin.
-if /usr/lib/wine/wine --version >/dev/null 2>&1; then
-  preset=windows loader=/usr/lib/wine/wine server=/usr/lib/wine/wineserver32 arch=win32
-  echo "demo: running the shipped 32-bit build (build/windows/bin)"
-else
-  preset=win64 loader=/usr/lib/wine/wine64 server=/usr/lib/wine/wineserver64 arch=win64
-  echo "demo: this machine cannot run 32-bit code; running the 64-bit twin (build/win64/bin)"
-fi
-cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j "$(nproc)" >/dev/null ||
-  { echo "demo: building preset $preset failed" >&2; exit 1; }
-bin=$root/build/$preset/bin
+session=demo
+. tools/lib/sim_session.sh
+session_choose_build
+session_build
 out=${TOLVAN_DEMO_OUT:-$root/build/demo}
-mkdir -p "$out"
+rm -rf "$out" && mkdir -p "$out"
+session_prepare_run_dir "$root/sim/printer/sample/demo_story.ini"
+session_start_x
+session_register_printer
 
-xvfb_log=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$xvfb_log" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$xvfb_log" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$xvfb_log")"
-prefix=$root/build/$preset/demoprefix
-cleanup() {
-  WINEPREFIX=$prefix "$server" -k >/dev/null 2>&1
-  kill "$xvfb_pid" 2>/dev/null; rm -f "$xvfb_log"
+timeline_done() {
+  tr -d '\r' <"$run_dir/TSIMMON.INI" | awk -F= '/^\[/{s=$0} s=="[Runtime]" && $1=="TimelineDone"{print $2}' |
+    tail -n1 | grep . || echo 0
 }
-trap cleanup EXIT
-
-run() {
-  "$root/cmake/wine-run.sh" --loader "$loader" --server "$server" --arch "$arch" \
-    --prefix "$prefix" --version winxp -- "$@"
-}
+timeline_at_least() { [ "$(timeline_done)" -ge "$1" ]; }
 
 # A virtual desktop gives the window a frame, a task bar and a notification area.
-( cd "$bin" && run explorer.exe /desktop=shell,1024x768 statmon.exe >/dev/null 2>&1 ) &
-shot=$out/statmon-main-window.png
-for _ in $(seq 150); do
-  sleep 0.2
-  xwininfo -root -tree 2>/dev/null | grep -q -i 'Wine desktop' && break
-done
-sleep 6   # the monitor starts inside the desktop
-import -window root "$shot"
-echo "demo: screenshot of the status monitor saved to $shot"
+( cd "$run_dir" && run explorer.exe /desktop=shell,1024x768 statmon.exe >/dev/null 2>&1 ) &
+
+shoot() {  # name
+  local whole=$out/$1-screen.png rect
+  sleep 1  # the last reply drawn
+  import -window root "$whole"
+  rm -f "$run_dir/rect.txt" "$run_dir/tray.txt"
+  ( cd "$run_dir" && run explorer.exe /desktop=shell,1024x768 window_rect.exe PLMStatusClass__ rect.txt 5 &&
+    run explorer.exe /desktop=shell,1024x768 window_rect.exe Shell_TrayWnd tray.txt 5 --tray ) >/dev/null 2>&1
+  if read -r x y w h <"$run_dir/rect.txt" 2>/dev/null; then
+    convert "$whole" -crop "${w}x${h}+${x}+${y}" +repage "$out/$1-window.png"
+  fi
+  if read -r x y w h <"$run_dir/tray.txt" 2>/dev/null; then
+    # The notification area is the right end of the task bar; enlarged to be seen.
+    [ "$w" -gt 160 ] && x=$((x + w - 160)) w=160
+    convert "$whole" -crop "${w}x${h}+${x}+${y}" +repage -scale 300% "$out/$1-tray.png"
+  fi
+  echo "demo: $1: $(ls "$out"/"$1"-*.png | xargs -n1 basename | tr '\n' ' ')"
+}
+
+# Each stage waits for the printer to reach it on its timeline and for the
+# monitor to have read the printer twice since.
+stage() {  # name, timeline step
+  local name=$1 step=$2 seen
+  session_wait_for 120 timeline_at_least "$step" || echo "demo: $name: the printer did not reach this stage"
+  seen=$(session_reads)
+  session_wait_for 60 session_reads_beyond $((seen + 1)) || echo "demo: $name: the monitor stopped reading the printer"
+  shoot "$name"
+}
+
+session_wait_for 60 session_reads_beyond 0 || { echo "demo: the monitor never reached the printer; see $log" >&2; exit 1; }
+stage 1-ready 0
+stage 2-printing 3
+stage 3-job-complete 4
+stage 4-paper-jam 5
+stage 5-toner-low 6
+stage 6-ready-again 7
+cp "$log" "$out/printer-requests.log"
+echo "demo: screenshots and the printer's request log are in $out"
