@@ -253,9 +253,21 @@ bool HandleMainWindowMessage(HWND window, MonitorContext& context, UINT message,
   return false;
 }
 
+// Message boxes the window owns (the data-error box) are answered with
+// Cancel, so that a closing monitor never waits for a user who is not there.
+static BOOL CALLBACK CancelOwnedBox(HWND candidate, LPARAM owner) {
+  char className[16] = "";
+  GetClassNameA(candidate, className, sizeof className);
+  if (GetWindow(candidate, GW_OWNER) == reinterpret_cast<HWND>(owner) &&
+      lstrcmpA(className, "#32770") == 0 && candidate != OpenSecondaryDialog()) {
+    PostMessageA(candidate, WM_COMMAND, IDCANCEL, 0);
+  }
+  return TRUE;
+}
+
 void BeginClosingWindow(HWND window, MonitorContext& context) {
-  (void)window;
   if (HWND dialog = OpenSecondaryDialog()) EndDialog(dialog, IDCANCEL);
+  EnumThreadWindows(GetCurrentThreadId(), CancelOwnedBox, reinterpret_cast<LPARAM>(window));
   UpdateTrayIcon(context, kTrayDelete, nullptr);
   if (context.trayMenu != nullptr) {
     DestroyMenu(static_cast<HMENU>(context.trayMenu));

@@ -187,6 +187,11 @@ std::unique_ptr<WindowServices> g_boundServices;
 }  // namespace
 
 void BindWindowStatusServices(MonitorContext& context) {
+  {
+    // Fields a polling thread left for an earlier window are not this one's.
+    ContextLock lock;
+    g_pending = PendingFields{};
+  }
   g_boundServices = std::make_unique<WindowServices>(context);
   BindStatusServices(&context, &g_boundServices->services);
 }

@@ -140,7 +140,7 @@ TEST_F(SimulatedPrinterMonitor, ReportsAShortBufferAndLeavesOtherNamesToThePrint
   DWORD returned = 0;
   EXPECT_FALSE(table.pfnGetPrinterDataFromPort(port, 0, const_cast<LPSTR>("#GET#\n@PJL INFO ID"), nullptr, 0, small, sizeof small, &returned));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_INSUFFICIENT_BUFFER));
-  EXPECT_EQ(returned, strlen("@PJL INFO ID\r\n\"TOLVAN CLP-2600\"\r\n\f") + 1);
+  EXPECT_EQ(returned, strlen("@PJL INFO ID\r\n\"TOLVAN Pelmora CL20 CLP-2600\"\r\n\f") + 1);
   EXPECT_FALSE(table.pfnGetPrinterDataFromPort(port, 0, const_cast<LPSTR>("TolvanDriver_J"), nullptr, 0, small, sizeof small, &returned));
   EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_NOT_SUPPORTED));
   EXPECT_FALSE(table.pfnGetPrinterDataFromPort(port, 1, const_cast<LPSTR>("READ"), nullptr, 0, small, sizeof small, &returned));
