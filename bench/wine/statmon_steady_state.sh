@@ -17,7 +17,7 @@ session_start_x
 session_register_printer
 
 ticks=$(getconf CLK_TCK)
-pid_of() { pgrep -x "$1" | head -n1 | grep . || pgrep -f "$1" | tail -n1; }
+pid_of() { pgrep -x "$1" | head -n1 | grep .; }
 cpu_ms() { awk -v t="$ticks" '{print int(($14 + $15) * 1000 / t)}' "/proc/$1/stat"; }
 rss_kb() { awk '/^VmRSS/{print $2}' "/proc/$1/status"; }
 
