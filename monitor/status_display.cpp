@@ -232,9 +232,8 @@ void RefreshDisplay(MonitorContext& context, bool popupAllowed) {
   if (decision.appendSystemError) statusText += "\n" + SystemErrorText(context.lastError);
   SetTextIfChanged(target, IDC_STATUS_TEXT, statusText);
   SetTextIfChanged(target, IDC_RECOVERY_TEXT, decision.recoveryText);
-  char tip[64] = "";
-  MakeTrayTip(decision.trayTip.c_str(), tip);
-  UpdateTrayIcon(context, kTrayModify, decision.statusText.empty() ? "QXStatus" : tip);
+  // UpdateTrayIcon makes the tray's form of the tip (MakeTrayTip).
+  UpdateTrayIcon(context, kTrayModify, decision.trayTip.c_str());
   ApplyJobFieldReset(context, window.view);
 }
 

@@ -242,7 +242,8 @@ TEST_F(PjlLog, KeepsTheCallersLastError) {
 TEST_F(PjlLog, ContextPathIsUsedAndEmptyMeansNoLog) {
   auto context = std::make_unique<MonitorContext>();
   AppendPjlLog(*context, "CODE=600100");
-  lstrcpyA(context->pjlLogPath, path_.c_str());
+  ASSERT_LT(path_.size(), sizeof context->pjlLogPath);
+  lstrcpynA(context->pjlLogPath, path_.c_str(), sizeof context->pjlLogPath);
   AppendPjlLog(*context, "CODE=600100");
   EXPECT_EQ(CountStamps(ReadFile(path_)), 1u);
 }

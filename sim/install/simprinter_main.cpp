@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   options.monitorDll = here + "\\TSIMMON.dll";
   std::string layer = here + "\\TSPOOL_J.dll";
   std::string ini = here + "\\statmon.ini";
-  simprinter::PrinterSpec first;
+  simprinter::PrinterEntry first;
   for (int i = 2; i < argc; ++i) {
     const std::string arg = argv[i];
     const bool hasValue = i + 1 < argc;
@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
       const std::string value = argv[++i];
       const size_t equals = value.find('=');
       if (equals == std::string::npos) return Usage();
-      simprinter::PrinterSpec second;
+      simprinter::PrinterEntry second;
       second.name = value.substr(0, equals);
       second.port = value.substr(equals + 1);
       second.makeDefault = false;

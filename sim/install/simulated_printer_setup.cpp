@@ -83,28 +83,28 @@ DWORD Install(const InstallOptions& options) {
     std::fprintf(stderr, "simprinter: AddPrinterDriverA failed (%lu)\n", error);
     return error ? error : ERROR_GEN_FAILURE;
   }
-  for (const PrinterSpec& spec : options.printers) {
+  for (const PrinterEntry& printer : options.printers) {
     PRINTER_INFO_2A info = {};
-    info.pPrinterName = const_cast<LPSTR>(spec.name.c_str());
-    info.pPortName = const_cast<LPSTR>(spec.port.c_str());
+    info.pPrinterName = const_cast<LPSTR>(printer.name.c_str());
+    info.pPortName = const_cast<LPSTR>(printer.port.c_str());
     info.pDriverName = const_cast<LPSTR>(options.driverName.c_str());
     info.pComment = const_cast<LPSTR>("Simulated printer");
     info.pPrintProcessor = const_cast<LPSTR>("WinPrint");
     info.pDatatype = const_cast<LPSTR>("RAW");
-    info.Attributes = PRINTER_ATTRIBUTE_LOCAL | (spec.bidi ? PRINTER_ATTRIBUTE_ENABLE_BIDI : 0) |
-                      (spec.makeDefault ? PRINTER_ATTRIBUTE_DEFAULT : 0);
-    HANDLE printer = g_layer.addPrinter(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
-    if (printer == nullptr) {
+    info.Attributes = PRINTER_ATTRIBUTE_LOCAL | (printer.bidi ? PRINTER_ATTRIBUTE_ENABLE_BIDI : 0) |
+                      (printer.makeDefault ? PRINTER_ATTRIBUTE_DEFAULT : 0);
+    HANDLE added = g_layer.addPrinter(nullptr, 2, reinterpret_cast<LPBYTE>(&info));
+    if (added == nullptr) {
       const DWORD error = GetLastError();
-      std::fprintf(stderr, "simprinter: AddPrinterA %s on %s failed (%lu)\n", spec.name.c_str(),
-                   spec.port.c_str(), error);
+      std::fprintf(stderr, "simprinter: AddPrinterA %s on %s failed (%lu)\n", printer.name.c_str(),
+                   printer.port.c_str(), error);
       return error ? error : ERROR_GEN_FAILURE;
     }
-    g_layer.closePrinter(printer);
+    g_layer.closePrinter(added);
     // The default printer is the profile's [windows] device entry, as
     // SetDefaultPrinter writes it.
-    if (spec.makeDefault) {
-      const std::string device = spec.name + "," + options.driverName + "," + spec.port;
+    if (printer.makeDefault) {
+      const std::string device = printer.name + "," + options.driverName + "," + printer.port;
       WriteProfileStringA("windows", "device", device.c_str());
     }
   }

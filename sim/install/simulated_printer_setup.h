@@ -14,7 +14,7 @@ inline constexpr char kMonitorName[] = "TOLVAN Simulated Printer";
 inline constexpr char kDefaultPrinterName[] = "TOLVAN CLP-2600";
 inline constexpr char kDefaultPort[] = "USB001";
 
-struct PrinterSpec {
+struct PrinterEntry {
   std::string name = kDefaultPrinterName;
   std::string port = kDefaultPort;
   bool bidi = true;
@@ -24,7 +24,7 @@ struct PrinterSpec {
 struct InstallOptions {
   std::string monitorDll;   // full path of TSIMMON.dll; its state file lies beside it
   std::string driverName;   // the monitor's [Misc] DriverName
-  std::vector<PrinterSpec> printers;
+  std::vector<PrinterEntry> printers;
 };
 
 // Creates HKEY_CURRENT_USER "Software\TOLVAN\TSPOOL_J" (if missing) and loads

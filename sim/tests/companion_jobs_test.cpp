@@ -18,36 +18,15 @@
 
 namespace {
 
+using emutest::Win32s;
+using emutest::ExeDirectory;
+using emutest::DeleteTree;
+using emutest::FileText;
+
 constexpr char kMonitor[] = "TOLVAN Simulated Printer";
 constexpr char kDriver[] = "TOLVAN CLP-2600 Driver";
 constexpr char kPrinter[] = "TOLVAN CLP-2600";
 constexpr char kSwitchKey[] = "Software\\TOLVAN\\TSPOOL_J";
-
-bool Win32s() { return (GetVersion() & 0x80000000u) != 0 && LOBYTE(LOWORD(GetVersion())) < 4; }
-
-std::string ExeDirectory() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, sizeof path);
-  *std::strrchr(path, '\\') = '\0';
-  return path;
-}
-
-void DeleteTree(HKEY root, const std::string& path) {
-  HKEY key;
-  if (RegOpenKeyA(root, path.c_str(), &key) == ERROR_SUCCESS) {
-    char name[MAX_PATH];
-    while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS) DeleteTree(root, path + "\\" + name);
-    RegCloseKey(key);
-  }
-  RegDeleteKeyA(root, path.c_str());
-}
-
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 class CompanionJobs : public ::testing::Test {
  protected:

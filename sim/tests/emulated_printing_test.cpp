@@ -14,8 +14,14 @@
 #include <sstream>
 #include <string>
 #include <vector>
+#include "emulation_test_support.h"
 
 namespace {
+
+using emutest::Win32s;
+using emutest::ExeDirectory;
+using emutest::DeleteTree;
+using emutest::FileText;
 
 constexpr char kMonitor[] = "TOLVAN Simulated Printer";
 constexpr char kDriver[] = "TOLVAN CLP-2600 Driver";
@@ -45,8 +51,6 @@ struct Layer {
   }
 };
 
-bool Win32s() { return (GetVersion() & 0x80000000u) != 0 && LOBYTE(LOWORD(GetVersion())) < 4; }
-
 // The personality this program runs in, for the companion it starts.
 const char* Personality() {
   OSVERSIONINFOA info = {};
@@ -54,30 +58,6 @@ const char* Personality() {
   GetVersionExA(&info);
   if (Win32s()) return "win31";
   return info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS ? "win98" : "winxp";
-}
-
-std::string ExeDirectory() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, sizeof path);
-  *std::strrchr(path, '\\') = '\0';
-  return path;
-}
-
-void DeleteTree(HKEY root, const std::string& path) {
-  HKEY key;
-  if (RegOpenKeyA(root, path.c_str(), &key) == ERROR_SUCCESS) {
-    char name[MAX_PATH];
-    while (RegEnumKeyA(key, 0, name, sizeof name) == ERROR_SUCCESS) DeleteTree(root, path + "\\" + name);
-    RegCloseKey(key);
-  }
-  RegDeleteKeyA(root, path.c_str());
-}
-
-std::string FileText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 // Waits, with a bound, until the file holds `expected` somewhere.

@@ -12,17 +12,11 @@
 
 namespace {
 
+using emutest::Win32s;
+using emutest::ExeDirectory;
+
 constexpr char kDriver[] = "TOLVAN Stand-in Driver";
 constexpr char kPrinter[] = "TOLVAN Device Modes";
-
-bool Win32s() { return (GetVersion() & 0x80000000u) != 0 && LOBYTE(LOWORD(GetVersion())) < 4; }
-
-std::string ExeDirectory() {
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, sizeof path);
-  *std::strrchr(path, '\\') = '\0';
-  return path;
-}
 
 class EmulatedDeviceModes : public ::testing::Test {
  protected:

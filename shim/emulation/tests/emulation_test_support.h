@@ -15,4 +15,13 @@ std::string IniText(const std::string& path);
 // Deletes the file after making the profile functions drop their cached copy.
 void RemoveIni(const std::string& path);
 
+// True under Win32s (high bit of GetVersion, major version below 4).
+bool Win32s();
+// The directory of the running test program.
+std::string ExeDirectory();
+// Deletes a registry key with all its subkeys.
+void DeleteTree(HKEY root, const std::string& path);
+// A file's bytes; empty when it cannot be read.
+std::string FileText(const std::string& path);
+
 }  // namespace emutest
